@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// Direct registry access for tests, independent of the code under test.
+
+// Deletes a key of HKEY_CURRENT_USER with everything under it; missing keys are fine.
+void DeleteUserKey(const std::string& keyPath);
+// Deletes a key of HKEY_LOCAL_MACHINE in the 32-bit view, with everything under it.
+void DeleteMachineKey32(const std::string& keyPath);
+bool UserKeyExists(const std::string& keyPath);
+
+struct RawValue {
+    DWORD type = REG_NONE;
+    std::string bytes; // the stored data, exactly
+};
+
+// Stores raw bytes of any type under HKEY_CURRENT_USER, creating the key.
+void PutUserValue(const std::string& keyPath, const std::string& name, DWORD type, const std::string& bytes);
+// Stores a REG_SZ (with terminator) under HKEY_LOCAL_MACHINE in the 32-bit view, creating the key.
+void PutMachineString32(const std::string& keyPath, const std::string& name, const std::string& text);
+std::optional<RawValue> GetUserValue(const std::string& keyPath, const std::string& name);
+// The text of a REG_SZ value without its terminator, or nullopt when missing.
+std::optional<std::string> GetUserString(const std::string& keyPath, const std::string& name);
