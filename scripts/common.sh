@@ -18,9 +18,12 @@ install_missing() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# build_preset PRESET [TARGET...]
 build_preset() {
-  cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1" -j"$(nproc)"
+  local preset=$1
+  shift
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j"$(nproc)" ${1:+--target "$@"}
 }
 
 # Starts Xvfb on a free display when none is set; stop_virtual_display ends it by its own PID.
