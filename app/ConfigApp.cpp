@@ -3,6 +3,7 @@
 #include "ConfigDlg.h"
 #include "ExeDirectory.h"
 #include "FrameworkIds.h"
+#include "SystemLibrary.h"
 
 #include <shellapi.h>
 
@@ -24,5 +25,6 @@ BOOL CConfigApp::InitInstance() {
 
 void CConfigApp::OnHelpCommand() {
     const std::string page = GetExeDirectory() + "\\HELP\\_CorvalisHelp.HTM";
-    ShellExecuteA(nullptr, "open", page.c_str(), "", "", SW_SHOWNORMAL);
+    if (auto* shellExecute = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA"))
+        shellExecute(nullptr, "open", page.c_str(), "", "", SW_SHOWNORMAL);
 }

@@ -1,11 +1,12 @@
 #include "ColorChooser.h"
 
+#include "SystemLibrary.h"
+
 #include <commdlg.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 
 namespace {
 
@@ -30,9 +31,7 @@ COLORREF ParseColorText(const std::string& text) {
 }
 
 std::string FormatColorText(COLORREF color) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", static_cast<int32_t>(color));
-    return text;
+    return std::to_string(static_cast<int32_t>(color));
 }
 
 std::optional<COLORREF> ChooseColorFrom(HWND owner, COLORREF initial) {
@@ -42,7 +41,8 @@ std::optional<COLORREF> ChooseColorFrom(HWND owner, COLORREF initial) {
     request.rgbResult = initial;
     request.lpCustColors = s_customColors;
     request.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (ChooseColorA(&request) != 1)
+    auto* run = SystemFunction<decltype(ChooseColorA)>("comdlg32.dll", "ChooseColorA");
+    if (!run || run(&request) != 1)
         return std::nullopt;
     return request.rgbResult;
 }

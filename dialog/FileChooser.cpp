@@ -1,5 +1,7 @@
 #include "FileChooser.h"
 
+#include "SystemLibrary.h"
+
 #include <commdlg.h>
 
 std::optional<std::string> ChooseFile(HWND owner, const FileChooser& chooser) {
@@ -18,9 +20,10 @@ std::optional<std::string> ChooseFile(HWND owner, const FileChooser& chooser) {
     // No overwrite prompt and no existence checks: a new keyword or macro file may be named here.
     request.Flags = OFN_EXPLORER | OFN_SHOWHELP;
 
-    const BOOL accepted =
-        chooser.style == FileDialogStyle::Save ? GetSaveFileNameA(&request) : GetOpenFileNameA(&request);
-    if (!accepted)
+    const bool save = chooser.style == FileDialogStyle::Save;
+    auto* run = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll",
+                                                           save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+    if (!run || !run(&request))
         return std::nullopt;
     return std::string(file);
 }
