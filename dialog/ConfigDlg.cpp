@@ -19,13 +19,18 @@ struct BrowseButton {
 };
 
 const BrowseButton kBrowseButtons[] = {
-    {IDC_BROWSE_SETTINGS_FILE, {FileDialogStyle::Save, "Choose Initialization file", "*.INI"},
+    {IDC_BROWSE_SETTINGS_FILE,
+     {FileDialogStyle::Save, "Choose Initialization file", "*.INI"},
      &CConfigDlg::m_editSettingsFile},
-    {IDC_BROWSE_MSDN_COLLECTION, {FileDialogStyle::Open, "Choose MSDN HTML Help Collection", "*.COL"},
+    {IDC_BROWSE_MSDN_COLLECTION,
+     {FileDialogStyle::Open, "Choose MSDN HTML Help Collection", "*.COL"},
      &CConfigDlg::m_editMsdnCollection},
-    {IDC_BROWSE_CUSTOM_KEYWORDS, {FileDialogStyle::Save, "Choose custom keyword file", "*.TXT"},
+    {IDC_BROWSE_CUSTOM_KEYWORDS,
+     {FileDialogStyle::Save, "Choose custom keyword file", "*.TXT"},
      &CConfigDlg::m_editCustomKeywords},
-    {IDC_BROWSE_MACRO_FILE, {FileDialogStyle::Save, "Choose macro file", "*.TXT"}, &CConfigDlg::m_editMacroFile},
+    {IDC_BROWSE_MACRO_FILE,
+     {FileDialogStyle::Save, "Choose macro file", "*.TXT"},
+     &CConfigDlg::m_editMacroFile},
 };
 
 } // namespace
@@ -49,10 +54,12 @@ const MessageMap* CConfigDlg::GetMessageMap() const {
 CConfigDlg::CConfigDlg(CWnd* parent)
     : CDialog(IDD_CORVALISCONFIG_DIALOG, parent),
       m_hIcon(LoadIconA(AfxGetApp() ? AfxGetApp()->m_hInstance : GetModuleHandleA(nullptr),
-                        MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+                        MAKEINTRESOURCEA(IDR_MAINFRAME))) {
+}
 
 void CConfigDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
+    // clang-format off
     DDX_Control(pDX, IDC_TREE_VIEW_BG_COLOR,          m_editBgColor);
     DDX_Control(pDX, IDC_MACRO_FILE,                  m_editMacroFile);
     DDX_Control(pDX, IDC_CUSTOM_KEYWORDS,             m_editCustomKeywords);
@@ -85,6 +92,7 @@ void CConfigDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_MaxChars(pDX,                                 m_settings.m_strTooltipFuncMax, 3);
     DDX_Text   (pDX, IDC_TOOLTIP_MSG_MAX,             m_settings.m_strTooltipMsgMax);
     DDV_MaxChars(pDX,                                 m_settings.m_strTooltipMsgMax, 3);
+    // clang-format on
 }
 
 BOOL CConfigDlg::OnInitDialog() {

@@ -35,16 +35,11 @@ protected:
 
 namespace message_map_detail {
 
-template <class Pointer>
-struct MemberOf;
-template <class Class, class Result>
-struct MemberOf<Result (Class::*)()> {
-    using type = Class;
-};
+template <class Pointer> struct MemberOf;
+template <class Class, class Result> struct MemberOf<Result (Class::*)()> { using type = Class; };
 
 // Calls a parameterless member handler; a result (such as a handle) becomes the message's result.
-template <auto Handler>
-LRESULT Invoke(CCmdTarget& target) {
+template <auto Handler> LRESULT Invoke(CCmdTarget& target) {
     auto& self = static_cast<typename MemberOf<decltype(Handler)>::type&>(target);
     if constexpr (std::is_void_v<decltype((self.*Handler)())>) {
         (self.*Handler)();
@@ -56,13 +51,11 @@ LRESULT Invoke(CCmdTarget& target) {
 
 } // namespace message_map_detail
 
-template <auto Handler>
-constexpr MessageMapEntry MapMessage(UINT message) {
+template <auto Handler> constexpr MessageMapEntry MapMessage(UINT message) {
     return {message, 0, &message_map_detail::Invoke<Handler>};
 }
 
 // A command: a button's click, a menu item or a command sent by the framework.
-template <auto Handler>
-constexpr MessageMapEntry MapCommand(UINT commandId) {
+template <auto Handler> constexpr MessageMapEntry MapCommand(UINT commandId) {
     return {WM_COMMAND, commandId, &message_map_detail::Invoke<Handler>};
 }

@@ -13,7 +13,8 @@ const MessageMap* CDialog::GetMessageMap() const {
     return &s_messageMap;
 }
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {
+}
 
 CDialog::~CDialog() {
     // The application must not keep pointing at a dialog that is gone, even one whose window never existed.

@@ -46,6 +46,7 @@ private:
     UINT m_templateId;
     CWnd* m_pParentWnd;
     std::vector<CWnd*> m_boundControls;
-    // Set while an exchange runs: the notifications it causes (an edit's change, say) are not handlers' business.
+    // Set while an exchange runs: the notifications it causes (an edit's change, say) are not handlers'
+    // business.
     bool m_lockoutNotify = false;
 };

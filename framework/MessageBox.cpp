@@ -12,7 +12,8 @@ int AfxMessageBox(const std::string& text, UINT type) {
 std::string AfxFormatString1(UINT stringId, const std::string& argument) {
     CWinApp* app = AfxGetApp();
     char buffer[512] = {};
-    const int length = LoadStringA(app ? app->m_hInstance : GetModuleHandleA(nullptr), stringId, buffer, sizeof buffer);
+    const int length =
+        LoadStringA(app ? app->m_hInstance : GetModuleHandleA(nullptr), stringId, buffer, sizeof buffer);
     std::string text(buffer, length > 0 ? length : 0);
     const auto placeholder = text.find("%1");
     if (placeholder != std::string::npos)

@@ -21,7 +21,8 @@ std::string CWnd::GetWindowText() const {
 
 BOOL CWnd::OnHelpInfo() {
     CWnd* mainWnd = AfxGetMainWnd();
-    const bool modified = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+    const bool modified =
+        GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
     // FALSE leaves the request to the default processing, which passes it to an owner; we have none.
     if ((GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD) || !mainWnd || modified)
         return FALSE;

@@ -55,7 +55,8 @@ void LoadSettings(ConfigSettings& s) {
         s.m_strPrivateMemberPrefix = kDefaultPrivatePrefix;
         return;
     }
-    DecodePrivateEntry(ReadGroupSetting(file, "PrivateFunc1"), s.m_strPrivateFuncPrefix, s.m_nPrivateFuncMode);
+    DecodePrivateEntry(ReadGroupSetting(file, "PrivateFunc1"), s.m_strPrivateFuncPrefix,
+                       s.m_nPrivateFuncMode);
     DecodePrivateEntry(ReadGroupSetting(file, "PrivateMember1"), s.m_strPrivateMemberPrefix,
                        s.m_nPrivateMemberMode);
     s.m_strMsdnCollection = ReadGroupSetting(file, "MSDNCollection");

@@ -24,7 +24,8 @@ struct WindowQuery {
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
     auto* query = reinterpret_cast<WindowQuery*>(context);
-    if (!IsWindowVisible(window) || ClassNameOf(window) != query->className || WindowText(window) != *query->title)
+    if (!IsWindowVisible(window) || ClassNameOf(window) != query->className ||
+        WindowText(window) != *query->title)
         return TRUE;
     if (query->owner && GetWindow(window, GW_OWNER) != query->owner)
         return TRUE;
@@ -43,15 +44,16 @@ HWND FindThreadWindow(DWORD threadId, const char* className, const std::string& 
 HWND WaitForThreadWindow(DWORD threadId, const char* className, const std::string& title, HWND owner,
                          DWORD timeoutMs) {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindThreadWindow(threadId, className, title, owner)) != nullptr; }, timeoutMs);
+    WaitFor([&] { return (found = FindThreadWindow(threadId, className, title, owner)) != nullptr; },
+            timeoutMs);
     return found;
 }
 
 std::string WindowText(HWND window) {
     char text[4096] = {};
     // WM_GETTEXT rather than GetWindowText: it also reads controls of other threads and processes.
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        nullptr);
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, nullptr);
     return text;
 }
 

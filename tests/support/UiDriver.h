@@ -18,8 +18,8 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kUiTimeou
 // An owner, when given, must own the window.
 HWND FindThreadWindow(DWORD threadId, const char* className, const std::string& title, HWND owner = nullptr);
 // The same, waiting for it to appear.
-HWND WaitForThreadWindow(DWORD threadId, const char* className, const std::string& title, HWND owner = nullptr,
-                         DWORD timeoutMs = kUiTimeoutMs);
+HWND WaitForThreadWindow(DWORD threadId, const char* className, const std::string& title,
+                         HWND owner = nullptr, DWORD timeoutMs = kUiTimeoutMs);
 
 std::string WindowText(HWND window);
 std::string ClassNameOf(HWND window);
