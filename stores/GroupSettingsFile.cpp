@@ -24,6 +24,21 @@ std::string ReadGroupSetting(const std::string& filePath, const std::string& key
     }
 }
 
+namespace {
+
+// Whether the key exists, however the platform resolves the path. A value never starts with a line break,
+// so the default shows that the key was not found.
+bool KeyPresent(const std::string& filePath, const std::string& key) {
+    char probe[2] = {};
+    GetPrivateProfileStringA(kSection, key.c_str(), "\n", probe, sizeof probe, filePath.c_str());
+    return probe[0] != '\n';
+}
+
+} // namespace
+
 bool WriteGroupSetting(const std::string& filePath, const std::string& key, const std::string& text) {
-    return WritePrivateProfileStringA(kSection, key.c_str(), text.c_str(), filePath.c_str()) != FALSE;
+    // Wine reports success for a path it cannot open (beyond MAX_PATH), so a write counts only when the
+    // key can then be found.
+    return WritePrivateProfileStringA(kSection, key.c_str(), text.c_str(), filePath.c_str()) != FALSE &&
+           KeyPresent(filePath, key);
 }

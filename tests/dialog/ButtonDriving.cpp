@@ -24,7 +24,8 @@ void SetControlText(HWND window, int id, const std::string& text) {
 }
 
 void PostClick(HWND window, int id) {
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
 HWND OpenCommonDialog(HWND settingsDialog, int button, const std::string& title) {

@@ -72,10 +72,20 @@ std::future<void> PostToDialogThread(std::function<void()> work) {
 
 bool RunOnDialogThread(std::function<void()> work, DWORD timeoutMs) {
     std::future<void> done = PostToDialogThread(std::move(work));
-    const bool finished = done.valid() && done.wait_for(std::chrono::milliseconds(timeoutMs)) ==
-                                              std::future_status::ready;
+    const bool finished =
+        done.valid() && done.wait_for(std::chrono::milliseconds(timeoutMs)) == std::future_status::ready;
     EXPECT_TRUE(finished) << "the dialog thread did not run the call in time";
     return finished;
+}
+
+bool WaitUntilInputHandled() {
+    const bool handled = WaitFor([] {
+        bool pending = true;
+        RunOnDialogThread([&] { pending = HIWORD(GetQueueStatus(QS_INPUT)) != 0; });
+        return !pending;
+    });
+    EXPECT_TRUE(handled) << "the dialog's thread left input unhandled";
+    return handled;
 }
 
 HWND WaitForMessageBox(HWND dialog, DWORD timeoutMs) {
@@ -92,7 +102,8 @@ MessageBoxView ViewMessageBox(HWND box) {
     const auto icon = SendMessageA(GetDlgItem(box, kIconId), STM_GETICON, 0, 0);
     view.exclamationIcon = icon && icon == reinterpret_cast<LRESULT>(LoadIconA(nullptr, IDI_EXCLAMATION));
     bool othersHidden = true;
-    for (int button : {IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO, IDCLOSE, IDHELP, IDTRYAGAIN, IDCONTINUE})
+    for (int button :
+         {IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO, IDCLOSE, IDHELP, IDTRYAGAIN, IDCONTINUE})
         othersHidden = othersHidden && !IsWindowVisible(GetDlgItem(box, button));
     view.okButtonOnly = IsWindowVisible(GetDlgItem(box, IDOK)) && othersHidden;
     return view;

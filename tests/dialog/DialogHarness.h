@@ -29,6 +29,10 @@ std::future<void> PostToDialogThread(std::function<void()> work);
 // finish within the timeout.
 bool RunOnDialogThread(std::function<void()> work, DWORD timeoutMs = kUiTimeoutMs);
 
+// Waits until the dialog's thread has taken every key and mouse message from its queue. Typed keys wait
+// behind posted work, so only a queue without input shows that the typing has been handled.
+bool WaitUntilInputHandled();
+
 // A message box that the dialog owns, as seen from outside.
 struct MessageBoxView {
     std::string caption;

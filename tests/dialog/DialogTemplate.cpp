@@ -12,8 +12,7 @@ class TemplateReader {
 public:
     TemplateReader(const BYTE* data, size_t size) : m_data(data), m_size(size) {}
 
-    template <class Value>
-    Value read() {
+    template <class Value> Value read() {
         Value value = {};
         if (m_offset + sizeof value > m_size) {
             m_overrun = true;
@@ -60,12 +59,18 @@ public:
 private:
     static const char* PredefinedClass(WORD ordinal) {
         switch (ordinal) {
-        case 0x80: return "Button";
-        case 0x81: return "Edit";
-        case 0x82: return "Static";
-        case 0x83: return "ListBox";
-        case 0x84: return "ScrollBar";
-        case 0x85: return "ComboBox";
+        case 0x80:
+            return "Button";
+        case 0x81:
+            return "Edit";
+        case 0x82:
+            return "Static";
+        case 0x83:
+            return "ListBox";
+        case 0x84:
+            return "ScrollBar";
+        case 0x85:
+            return "ComboBox";
         }
         return nullptr;
     }
@@ -73,8 +78,8 @@ private:
     static std::string Narrow(const std::wstring& wide) {
         if (wide.empty())
             return {};
-        const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                             nullptr, nullptr);
+        const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                             0, nullptr, nullptr);
         std::string text(size, '\0');
         WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr,
                             nullptr);

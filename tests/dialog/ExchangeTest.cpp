@@ -75,7 +75,8 @@ void SetCheck(HWND dialog, int id, int state) {
 
 std::pair<DWORD, DWORD> Selection(HWND dialog, int id) {
     DWORD start = 0, end = 0;
-    SendMessageA(GetDlgItem(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageA(GetDlgItem(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     return {start, end};
 }
 

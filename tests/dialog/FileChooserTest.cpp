@@ -29,7 +29,8 @@ void PrintTo(const Chooser& chooser, std::ostream* out) {
 }
 
 const Chooser kChoosers[] = {
-    {"SettingsFile", IDC_BROWSE_SETTINGS_FILE, "Choose Initialization file", "*.INI", IDC_SETTINGS_FILE, true},
+    {"SettingsFile", IDC_BROWSE_SETTINGS_FILE, "Choose Initialization file", "*.INI", IDC_SETTINGS_FILE,
+     true},
     {"MsdnCollection", IDC_BROWSE_MSDN_COLLECTION, "Choose MSDN HTML Help Collection", "*.COL",
      IDC_MSDN_COLLECTION, false},
     {"CustomKeywords", IDC_BROWSE_CUSTOM_KEYWORDS, "Choose custom keyword file", "*.TXT", IDC_CUSTOM_KEYWORDS,
@@ -114,7 +115,8 @@ protected:
         PutSetting("SettingsFileName", m_groupFile);
         PutSetting("ShowGlobals", "1");
         PutSetting("TreeViewBgColor", "255");
-        for (const char* key : {"PRIVATEFUNC1", "PRIVATEMEMBER1", "MSDNCOLLECTION", "CUSTOMKEYWORDS", "MACROFILE"})
+        for (const char* key :
+             {"PRIVATEFUNC1", "PRIVATEMEMBER1", "MSDNCOLLECTION", "CUSTOMKEYWORDS", "MACROFILE"})
             WriteIniEntry(m_groupFile, kGroupSection, key, std::string("stored ") + key);
     }
 

@@ -62,9 +62,9 @@ class LifecycleTest : public DialogStoreTest {
 protected:
     // Stores as a user might have them, every value different from what the tests type.
     void SeedStores() {
-        for (const char* name : {"ShowClassNames", "PasteParameters", "AllowMovement", "ColorTreeView", "ShowGlobals",
-                                 "ActiveInLiterals", "EnableNamingRules", "EnablePlusPlus", "AddObjectNull",
-                                 "EnableOnInsert", "DisableOnInsertInActions"})
+        for (const char* name : {"ShowClassNames", "PasteParameters", "AllowMovement", "ColorTreeView",
+                                 "ShowGlobals", "ActiveInLiterals", "EnableNamingRules", "EnablePlusPlus",
+                                 "AddObjectNull", "EnableOnInsert", "DisableOnInsertInActions"})
             PutSetting(name, "1");
         PutSetting("SettingsFileName", GroupFile());
         PutSetting("TextForBlankFunction", "seeded blank");
@@ -73,10 +73,10 @@ protected:
         PutSetting("TooltipFuncMax", "20");
         PutSetting("TooltipMsgMax", "30");
         PutUserValue(kHookKey, "Corvalis", REG_SZ, std::string("C:\\elsewhere\\CORVALIS30.DLL") + '\0');
-        for (const auto& [key, text] : {NamedText{"PRIVATEFUNC1", "sf_,0"}, NamedText{"PRIVATEMEMBER1", "sm_,1"},
-                                        NamedText{"MSDNCOLLECTION", "seeded.col"},
-                                        NamedText{"CUSTOMKEYWORDS", "seeded.txt"},
-                                        NamedText{"MACROFILE", "seeded macros.txt"}})
+        for (const auto& [key, text] :
+             {NamedText{"PRIVATEFUNC1", "sf_,0"}, NamedText{"PRIVATEMEMBER1", "sm_,1"},
+              NamedText{"MSDNCOLLECTION", "seeded.col"}, NamedText{"CUSTOMKEYWORDS", "seeded.txt"},
+              NamedText{"MACROFILE", "seeded macros.txt"}})
             WriteIniEntry(GroupFile(), kGroupSection, key, text);
     }
 
@@ -145,10 +145,8 @@ TEST_F(LifecycleTest, OkWritesTheControlsToEveryStoreAndEndsWithIdOk) {
     EXPECT_EQ(StoredHookValue(), ExeDirectory() + "\\CORVALIS30.DLL");
 
     const NamedText entries[] = {
-        {"PRIVATEFUNC1", "nf_,1"},
-        {"PRIVATEMEMBER1", "nm_,0"},
-        {"MSDNCOLLECTION", "new.col"},
-        {"CUSTOMKEYWORDS", "new keywords.txt"},
+        {"PRIVATEFUNC1", "nf_,1"},       {"PRIVATEMEMBER1", "nm_,0"},
+        {"MSDNCOLLECTION", "new.col"},   {"CUSTOMKEYWORDS", "new keywords.txt"},
         {"MACROFILE", "new macros.txt"},
     };
     for (const auto& [key, text] : entries)
@@ -338,8 +336,13 @@ TEST_F(LifecycleTest, AMinimisedDialogPaintsAndCanBeRestoredAndClosed) {
     bool minimised = false, restored = false;
     CConfigDlg dlg;
     const auto run = RunConfigDialog(dlg, [&](HWND d) {
-        PostMessageA(d, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        minimised = WaitFor([&] { return IsIconic(d) != FALSE; });
+        // Under Wine a minimise that arrives while the new window is still being shown can be undone by the
+        // display's late events; ask again until it holds.
+        WaitFor([&] { return FocusOf(d) == GetDlgItem(d, IDOK); });
+        for (int attempt = 0; attempt < 5 && !minimised; ++attempt) {
+            PostMessageA(d, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            minimised = WaitFor([&] { return IsIconic(d) != FALSE; }, 2000);
+        }
         // A minimised dialog has an empty client area, so the system asks for no painting and the icon
         // drawn would not show; a direct WM_PAINT still runs the minimised branch of the painting.
         RunOnDialogThread([&] { SendMessageA(d, WM_PAINT, 0, 0); });

@@ -62,8 +62,8 @@ void PutMachineString64(const MachineValue& value) {
 
 void DeleteMachineKey64(const std::string& keyPath) {
     RegKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, key.receive()) ==
-        ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                      key.receive()) == ERROR_SUCCESS)
         RegDeleteTreeA(key.get(), nullptr);
     RegDeleteKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), KEY_WOW64_64KEY, 0);
 }

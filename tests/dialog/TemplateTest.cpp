@@ -105,13 +105,13 @@ std::string Upper(std::string text) {
 }
 
 TEST(DialogTemplateResource, DialogIsAnEnglishExtendedTemplateAsDesigned) {
-    const auto dialog =
-        LoadDialogTemplateEx(GetModuleHandleA(nullptr), kTemplateId, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    const auto dialog = LoadDialogTemplateEx(GetModuleHandleA(nullptr), kTemplateId,
+                                             MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_TRUE(dialog) << "no extended template 102 in English (United States)";
     EXPECT_EQ(dialog->title, "CorvalisConfig");
     EXPECT_EQ(dialog->style, 0x90C800C0u);
-    EXPECT_EQ(dialog->style, static_cast<DWORD>(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
-                                                DS_SETFONT));
+    EXPECT_EQ(dialog->style, static_cast<DWORD>(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU |
+                                                DS_MODALFRAME | DS_SETFONT));
     EXPECT_EQ(dialog->exStyle, static_cast<DWORD>(WS_EX_APPWINDOW));
     EXPECT_EQ(Corners(dialog->rect), Corners(Place(0, 0, 250, 295)));
     EXPECT_EQ(dialog->helpId, 0u);
@@ -126,14 +126,15 @@ TEST(DialogTemplateResource, DialogIsAnEnglishExtendedTemplateAsDesigned) {
 }
 
 TEST(DialogTemplateResource, EveryControlInCreationOrder) {
-    const auto dialog =
-        LoadDialogTemplateEx(GetModuleHandleA(nullptr), kTemplateId, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    const auto dialog = LoadDialogTemplateEx(GetModuleHandleA(nullptr), kTemplateId,
+                                             MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_TRUE(dialog);
     ASSERT_EQ(dialog->items.size(), kControls.size());
     for (size_t i = 0; i < kControls.size(); ++i) {
         const ControlSpec& spec = kControls[i];
         const DialogItemTemplate& item = dialog->items[i];
-        SCOPED_TRACE(testing::Message() << "control #" << i + 1 << " \"" << spec.caption << "\" (" << spec.id << ")");
+        SCOPED_TRACE(testing::Message()
+                     << "control #" << i + 1 << " \"" << spec.caption << "\" (" << spec.id << ")");
         EXPECT_EQ(item.id, spec.id);
         EXPECT_EQ(Upper(item.className), Upper(spec.className));
         EXPECT_EQ(item.style, spec.style);
@@ -206,7 +207,8 @@ TEST_F(DialogWindowTest, ControlsAreCreatedAsTheTemplateSays) {
     for (size_t i = 0; i < kControls.size(); ++i) {
         const ControlSpec& spec = kControls[i];
         const ControlView& view = views[i];
-        SCOPED_TRACE(testing::Message() << "control #" << i + 1 << " \"" << spec.caption << "\" (" << spec.id << ")");
+        SCOPED_TRACE(testing::Message()
+                     << "control #" << i + 1 << " \"" << spec.caption << "\" (" << spec.id << ")");
         EXPECT_EQ(view.id, spec.id);
         EXPECT_EQ(Upper(view.className), Upper(spec.className));
         // Creating an edit with WS_BORDER in a dialog, the system gives it a sunken edge instead
@@ -261,8 +263,8 @@ std::vector<int> TabWalk(HWND dialog, size_t presses) {
 TEST_F(DialogWindowTest, TabVisitsTheTabStopsInTemplateOrderAndNoRadioButton) {
     NameAbsentGroupFile();
     const std::vector<int> expected = {IDOK, IDCANCEL, 1000, 1001, 1002, 1003, 1004, 1007, 1010, 1011, 1012,
-                                       1013, 1014, 1015, 1016, 1017, 1023, 1024, 1025, 1027, 1028, 1029,
-                                       1018, 1020, 1021, 1022, 1030, 1031, 1026, 1032, 1033, IDOK};
+                                       1013, 1014,     1015, 1016, 1017, 1023, 1024, 1025, 1027, 1028, 1029,
+                                       1018, 1020,     1021, 1022, 1030, 1031, 1026, 1032, 1033, IDOK};
     std::vector<int> visited;
     CConfigDlg dlg;
     const auto run = RunConfigDialog(dlg, [&](HWND d) {
@@ -277,9 +279,10 @@ TEST_F(DialogWindowTest, TabVisitsTheTabStopsInTemplateOrderAndNoRadioButton) {
 // as under Wine), so once a mode is shown its button becomes a Tab stop. Without a group settings file
 // both modes load as "show with lock".
 TEST_F(DialogWindowTest, TabAlsoStopsOnTheCheckedRadioButtonOfEachGroup) {
-    const std::vector<int> expected = {IDOK, IDCANCEL, 1000, 1001, 1002, 1003, 1004, 1006, 1007, 1009, 1010,
-                                       1011, 1012, 1013, 1014, 1015, 1016, 1017, 1023, 1024, 1025, 1027,
-                                       1028, 1029, 1018, 1020, 1021, 1022, 1030, 1031, 1026, 1032, 1033, IDOK};
+    const std::vector<int> expected = {IDOK, IDCANCEL, 1000, 1001, 1002, 1003, 1004, 1006, 1007,
+                                       1009, 1010,     1011, 1012, 1013, 1014, 1015, 1016, 1017,
+                                       1023, 1024,     1025, 1027, 1028, 1029, 1018, 1020, 1021,
+                                       1022, 1030,     1031, 1026, 1032, 1033, IDOK};
     std::vector<int> visited;
     DWORD lockStyle = 0;
     CConfigDlg dlg;

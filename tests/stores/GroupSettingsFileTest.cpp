@@ -155,6 +155,14 @@ TEST_F(GroupSettingsFileTest, UnwritablePathReportsFailureAndCreatesNothing) {
     EXPECT_FALSE(WriteGroupSetting(directory, "MacroFile", "x"));
     // Removing it succeeds only while it is still an empty directory.
     EXPECT_TRUE(RemoveDirectoryA(directory.c_str()));
+
+    // Beyond MAX_PATH, in a folder that exists: the narrow file functions cannot create the file, although
+    // Wine's profile function says it did.
+    const std::string deepFolder = m_dir.file(std::string(200, 'd'));
+    ASSERT_TRUE(CreateDirectoryA(deepFolder.c_str(), nullptr));
+    const std::string beyondMaxPath = deepFolder + "\\" + std::string(300 - deepFolder.size() - 1, 'f');
+    EXPECT_FALSE(WriteGroupSetting(beyondMaxPath, "MacroFile", "x"));
+    EXPECT_FALSE(FileExists(beyondMaxPath));
 }
 
 TEST(GroupSettingsFileBareNameTest, BareFileNameUsesTheWindowsDirectory) {

@@ -16,6 +16,7 @@ bool UserKeyExists(const std::string& keyPath);
 struct RawValue {
     DWORD type = REG_NONE;
     std::string bytes; // the stored data, exactly
+    bool operator==(const RawValue&) const = default;
 };
 
 // Stores raw bytes of any type under HKEY_CURRENT_USER, creating the key.

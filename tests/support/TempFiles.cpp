@@ -1,5 +1,7 @@
 #include "TempFiles.h"
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <filesystem>
@@ -47,5 +49,8 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+    file.close();
+    EXPECT_TRUE(file) << "could not write " << path;
 }
