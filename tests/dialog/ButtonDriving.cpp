@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-StoresSnapshot SnapshotStores(const std::string& groupFilePath) {
-    StoresSnapshot snapshot;
-    snapshot.brambleworks = SnapshotUserTree("Software\\Brambleworks");
-    snapshot.gupta = SnapshotUserTree("Software\\Gupta");
-    if (FileExists(groupFilePath))
-        snapshot.groupFile = ReadWholeFile(groupFilePath);
-    return snapshot;
-}
-
 ModalRun RunSettingsDialog(const std::function<void(HWND dialog)>& drive) {
     CConfigDlg dialog;
     const ModalRun run = RunConfigDialog(dialog, drive);

@@ -1,23 +1,12 @@
 #pragma once
 
 #include "DialogHarness.h"
-#include "RegistryTree.h"
 
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
 // Driving the settings dialog's buttons and the common dialogs they open, from the driver thread.
-
-// What the program can write: the user settings, the host's registration and the group settings file.
-struct StoresSnapshot {
-    std::optional<RegistryTree> brambleworks;
-    std::optional<RegistryTree> gupta;
-    std::optional<std::string> groupFile; // its bytes, or nullopt when it does not exist
-    bool operator==(const StoresSnapshot&) const = default;
-};
-StoresSnapshot SnapshotStores(const std::string& groupFilePath);
 
 // Runs a fresh settings dialog as RunConfigDialog does; the test fails when the dialog did not appear or
 // had to be closed by force.

@@ -129,6 +129,21 @@ HWND FocusOf(HWND dialog) {
     return info.hwndFocus;
 }
 
+StoresSnapshot SnapshotStores(const std::string& groupFilePath) {
+    StoresSnapshot snapshot;
+    snapshot.brambleworks = SnapshotUserTree("Software\\Brambleworks");
+    snapshot.gupta = SnapshotUserTree("Software\\Gupta");
+    if (FileExists(groupFilePath))
+        snapshot.groupFile = ReadWholeFile(groupFilePath);
+    return snapshot;
+}
+
+void PrintTo(const StoresSnapshot& snapshot, std::ostream* out) {
+    *out << (snapshot.brambleworks ? snapshot.brambleworks->values.size() : 0) << " settings values, "
+         << (snapshot.gupta ? snapshot.gupta->values.size() : 0) << " host values, group file "
+         << testing::PrintToString(snapshot.groupFile);
+}
+
 void DialogStoreTest::ClearKeys() {
     DeleteUserKey("Software\\Brambleworks");
     DeleteUserKey("Software\\Gupta");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigDlg.h"
+#include "RegistryTree.h"
 #include "TempFiles.h"
 #include "UiDriver.h"
 
@@ -11,6 +12,7 @@
 #include <functional>
 #include <future>
 #include <optional>
+#include <ostream>
 #include <string>
 
 // Running the program's settings dialog in its real window, with a second thread driving it.
@@ -56,6 +58,16 @@ HWND FocusOf(HWND dialog);
 inline const std::string kSettingsKey = "Software\\Brambleworks\\Corvalis\\Settings";
 inline const std::string kHookKey = "Software\\Gupta\\SQLWindows 3.0\\DesignHookDll";
 inline const std::string kGroupSection = "CORVALIS";
+
+// What the program can write: the user settings, the host's registration and the group settings file.
+struct StoresSnapshot {
+    std::optional<RegistryTree> brambleworks;
+    std::optional<RegistryTree> gupta;
+    std::optional<std::string> groupFile; // its bytes, or nullopt when it does not exist
+    bool operator==(const StoresSnapshot&) const = default;
+};
+StoresSnapshot SnapshotStores(const std::string& groupFilePath);
+void PrintTo(const StoresSnapshot& snapshot, std::ostream* out);
 
 // Every test starts and ends without the program's per-user keys, and has a scratch directory for group
 // settings files.

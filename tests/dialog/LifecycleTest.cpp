@@ -15,29 +15,6 @@ struct NamedText {
     const char* text;
 };
 
-// Everything the program keeps outside itself, to show what a run changed.
-struct StoreSnapshot {
-    std::optional<RegistryTree> brambleworks;
-    std::optional<RegistryTree> gupta;
-    std::optional<std::string> groupFile; // nullopt: no such file
-    bool operator==(const StoreSnapshot&) const = default;
-};
-
-StoreSnapshot TakeSnapshot(const std::string& groupFile) {
-    StoreSnapshot snapshot;
-    snapshot.brambleworks = SnapshotUserTree("Software\\Brambleworks");
-    snapshot.gupta = SnapshotUserTree("Software\\Gupta");
-    if (FileExists(groupFile))
-        snapshot.groupFile = ReadWholeFile(groupFile);
-    return snapshot;
-}
-
-void PrintTo(const StoreSnapshot& snapshot, std::ostream* out) {
-    *out << (snapshot.brambleworks ? snapshot.brambleworks->values.size() : 0) << " settings values, "
-         << (snapshot.gupta ? snapshot.gupta->values.size() : 0) << " host values, group file "
-         << testing::PrintToString(snapshot.groupFile);
-}
-
 std::string ExeDirectory() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
@@ -81,7 +58,7 @@ protected:
     }
 
     std::string GroupFile() const { return m_dir.file("group.ini"); }
-    StoreSnapshot Snapshot() const { return TakeSnapshot(GroupFile()); }
+    StoresSnapshot Snapshot() const { return SnapshotStores(GroupFile()); }
 };
 
 // Fills the controls with values that differ from the seeded ones in every field.
@@ -187,7 +164,7 @@ TEST_F(LifecycleTest, EveryWayOfCancellingEndsWithIdCancelAndChangesNoStore) {
         SCOPED_TRACE(way.name);
         ClearKeys();
         SeedStores();
-        const StoreSnapshot before = Snapshot();
+        const StoresSnapshot before = Snapshot();
         CConfigDlg dlg;
         const auto run = RunConfigDialog(dlg, [&](HWND d) {
             TypeNewValues(d, GroupFile());
@@ -231,9 +208,9 @@ void ExpectExclamation(const RefusedOk& outcome, const std::string& text) {
 
 TEST_F(LifecycleTest, OkWithATooLongTooltipLimitWritesNothingUntilItIsShortened) {
     SeedStores();
-    const StoreSnapshot before = Snapshot();
+    const StoresSnapshot before = Snapshot();
     RefusedOk refused;
-    StoreSnapshot afterRefusal;
+    StoresSnapshot afterRefusal;
     CConfigDlg dlg;
     const auto run = RunConfigDialog(dlg, [&](HWND d) {
         SetText(d, 1032, "1234");
