@@ -1,9 +1,10 @@
 // Start-up cost of CorvalisConfig against the least dialog program, under the same system in one run.
-// Usage: startup_bench PAIRS PROGRAM.exe MINIMAL.exe [SAME_TEMPLATE.exe]
+// Usage: startup_bench PAIRS PROGRAM.exe MINIMAL.exe [SAME_TEMPLATE.exe [SAME_TEMPLATE_OPEN.exe]]
 // Each pair runs the minimal program, then the program; the program is timed from its start until its
 // dialog, filled from the stores, has been shown and closed with Cancel and the process has ended. When
-// given, a third program showing the same template and nothing else runs after each pair, to tell the
-// template's own cost from the program's.
+// given, programs showing the same template and nothing else run after each pair, to tell the template's
+// own cost from the program's: one closes itself at once as the minimal program does, the other stays
+// open and is closed from here as the program is.
 #include <windows.h>
 
 #include <algorithm>
@@ -82,16 +83,19 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: startup_bench PAIRS PROGRAM.exe MINIMAL.exe [SAME_TEMPLATE.exe]\n");
+        std::fprintf(stderr, "usage: startup_bench PAIRS PROGRAM.exe MINIMAL.exe [SAME_TEMPLATE.exe "
+                             "[SAME_TEMPLATE_OPEN.exe]]\n");
         return 2;
     }
     const int pairs = std::max(1, std::atoi(argv[1]));
     const std::string program = argv[2], minimal = argv[3];
     const std::string sameTemplate = argc > 4 ? argv[4] : "";
+    const std::string sameTemplateOpen = argc > 5 ? argv[5] : "";
 
     TimeRun(minimal, false); // warm the system's caches for each
     TimeRun(program, true);
-    std::vector<double> programTimes, minimalTimes, templateTimes, ratios, templateRatios;
+    std::vector<double> programTimes, minimalTimes, templateTimes, openTemplateTimes;
+    std::vector<double> ratios, templateRatios, ownCodeRatios;
     for (int i = 0; i < pairs; ++i) {
         const double a = TimeRun(minimal, false);
         const double b = TimeRun(program, true);
@@ -103,6 +107,11 @@ int main(int argc, char** argv) {
             templateTimes.push_back(c);
             templateRatios.push_back(c / a);
         }
+        if (!sameTemplateOpen.empty()) {
+            const double d = TimeRun(sameTemplateOpen, true);
+            openTemplateTimes.push_back(d);
+            ownCodeRatios.push_back(b / d);
+        }
     }
     std::printf("start-up, %d pairs (minimal dialog, CorvalisConfig):\n", pairs);
     std::printf("  minimal dialog          median %.1f ms\n", Median(minimalTimes) * 1000);
@@ -111,6 +120,12 @@ int main(int argc, char** argv) {
     if (!templateTimes.empty()) {
         std::printf("  same template, no code  median %.1f ms\n", Median(templateTimes) * 1000);
         std::printf("  its ratio to minimal    %.3f (the template's own cost)\n", Median(templateRatios));
+    }
+    if (!openTemplateTimes.empty()) {
+        std::printf("  same template, closed as the program is  median %.1f ms\n",
+                    Median(openTemplateTimes) * 1000);
+        std::printf("  CorvalisConfig's ratio to it             %.3f (the program's own code)\n",
+                    Median(ownCodeRatios));
     }
     return 0;
 }
