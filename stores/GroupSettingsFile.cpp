@@ -9,6 +9,14 @@ namespace {
 constexpr const char* kSection = "CORVALIS";
 constexpr DWORD kFirstReadSize = 4096;
 
+// Whether the key exists, however the platform resolves the path. A value never starts with a line break,
+// so the default shows that the key was not found.
+bool KeyPresent(const std::string& filePath, const std::string& key) {
+    char probe[2] = {};
+    GetPrivateProfileStringA(kSection, key.c_str(), "\n", probe, sizeof probe, filePath.c_str());
+    return probe[0] != '\n';
+}
+
 } // namespace
 
 std::string ReadGroupSetting(const std::string& filePath, const std::string& key) {
@@ -23,18 +31,6 @@ std::string ReadGroupSetting(const std::string& filePath, const std::string& key
         buffer.resize(buffer.size() * 2);
     }
 }
-
-namespace {
-
-// Whether the key exists, however the platform resolves the path. A value never starts with a line break,
-// so the default shows that the key was not found.
-bool KeyPresent(const std::string& filePath, const std::string& key) {
-    char probe[2] = {};
-    GetPrivateProfileStringA(kSection, key.c_str(), "\n", probe, sizeof probe, filePath.c_str());
-    return probe[0] != '\n';
-}
-
-} // namespace
 
 bool WriteGroupSetting(const std::string& filePath, const std::string& key, const std::string& text) {
     // Wine reports success for a path it cannot open (beyond MAX_PATH), so a write counts only when the

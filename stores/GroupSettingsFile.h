@@ -8,5 +8,6 @@
 // The key's text, whole however long; the empty string when the file, section or key is missing.
 std::string ReadGroupSetting(const std::string& filePath, const std::string& key);
 
-// Writes the key (creating file and section as needed); returns whether the platform stored it.
+// Writes the key (creating file and section as needed); returns whether the platform stored it, that is,
+// reported success and finds the key afterwards.
 bool WriteGroupSetting(const std::string& filePath, const std::string& key, const std::string& text);
