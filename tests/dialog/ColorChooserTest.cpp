@@ -1,6 +1,7 @@
 #include "ButtonDriving.h"
 #include "resource.h"
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <vector>

@@ -3,7 +3,7 @@
 
 #include <tlhelp32.h>
 
-#include <algorithm>
+#include <map>
 #include <ostream>
 #include <sstream>
 #include <vector>
