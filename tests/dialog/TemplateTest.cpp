@@ -29,7 +29,7 @@ static_assert(kRadio == (kControl | BS_AUTORADIOBUTTON));
 static_assert(kLabel == (kControl | SS_LEFT | WS_GROUP));
 static_assert(kEdit == (kControl | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP));
 
-struct ControlSpec {
+struct ExpectedControl {
     int id;
     const char* className;
     DWORD style;
@@ -42,7 +42,7 @@ constexpr RECT Place(LONG x, LONG y, LONG cx, LONG cy) {
 }
 
 // Every control in creation order.
-const std::array<ControlSpec, 48> kControls = {{
+const std::array<ExpectedControl, 48> kControls = {{
     {IDOK, "Button", kDefaultButton, Place(7, 275, 50, 14), "OK"},
     {IDCANCEL, "Button", kButton, Place(200, 275, 50, 14), "Cancel"},
     {kLabelId, "Button", kGroupBox, Place(7, 0, 239, 126), "Group Settings"},
@@ -131,15 +131,15 @@ TEST(DialogTemplateResource, EveryControlInCreationOrder) {
     ASSERT_TRUE(dialog);
     ASSERT_EQ(dialog->items.size(), kControls.size());
     for (size_t i = 0; i < kControls.size(); ++i) {
-        const ControlSpec& spec = kControls[i];
+        const ExpectedControl& expected = kControls[i];
         const DialogItemTemplate& item = dialog->items[i];
         SCOPED_TRACE(testing::Message()
-                     << "control #" << i + 1 << " \"" << spec.caption << "\" (" << spec.id << ")");
-        EXPECT_EQ(item.id, spec.id);
-        EXPECT_EQ(Upper(item.className), Upper(spec.className));
-        EXPECT_EQ(item.style, spec.style);
-        EXPECT_EQ(Corners(item.rect), Corners(spec.rect));
-        EXPECT_EQ(item.title, spec.caption);
+                     << "control #" << i + 1 << " \"" << expected.caption << "\" (" << expected.id << ")");
+        EXPECT_EQ(item.id, expected.id);
+        EXPECT_EQ(Upper(item.className), Upper(expected.className));
+        EXPECT_EQ(item.style, expected.style);
+        EXPECT_EQ(Corners(item.rect), Corners(expected.rect));
+        EXPECT_EQ(item.title, expected.caption);
         EXPECT_EQ(item.exStyle, 0u);
         EXPECT_EQ(item.helpId, 0u);
         EXPECT_EQ(item.extraCount, 0);
@@ -171,12 +171,6 @@ RECT ToPixels(HWND dialog, const RECT& units) {
             placeAndSize.top + placeAndSize.bottom};
 }
 
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 TEST_F(DialogWindowTest, ControlsAreCreatedAsTheTemplateSays) {
     NameAbsentGroupFile();
     std::vector<ControlView> views;
@@ -187,7 +181,7 @@ TEST_F(DialogWindowTest, ControlsAreCreatedAsTheTemplateSays) {
             for (HWND c = GetWindow(d, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT), ++index) {
                 ControlView view;
                 view.id = GetDlgCtrlID(c);
-                view.className = ClassOf(c);
+                view.className = ClassNameOf(c);
                 view.style = static_cast<DWORD>(GetWindowLongA(c, GWL_STYLE));
                 view.exStyle = static_cast<DWORD>(GetWindowLongA(c, GWL_EXSTYLE));
                 GetWindowRect(c, &view.rect);
@@ -205,21 +199,21 @@ TEST_F(DialogWindowTest, ControlsAreCreatedAsTheTemplateSays) {
     ASSERT_TRUE(run.found);
     ASSERT_EQ(views.size(), kControls.size());
     for (size_t i = 0; i < kControls.size(); ++i) {
-        const ControlSpec& spec = kControls[i];
+        const ExpectedControl& expected = kControls[i];
         const ControlView& view = views[i];
         SCOPED_TRACE(testing::Message()
-                     << "control #" << i + 1 << " \"" << spec.caption << "\" (" << spec.id << ")");
-        EXPECT_EQ(view.id, spec.id);
-        EXPECT_EQ(Upper(view.className), Upper(spec.className));
+                     << "control #" << i + 1 << " \"" << expected.caption << "\" (" << expected.id << ")");
+        EXPECT_EQ(view.id, expected.id);
+        EXPECT_EQ(Upper(view.className), Upper(expected.className));
         // Creating an edit with WS_BORDER in a dialog, the system gives it a sunken edge instead
         // (WS_EX_CLIENTEDGE), as Windows does; the template's bits are checked above. Every control gets
         // WS_EX_NOPARENTNOTIFY from the dialog manager.
-        const bool edit = spec.style == kEdit;
-        EXPECT_EQ(view.style, edit ? spec.style & ~WS_BORDER : spec.style);
+        const bool edit = expected.style == kEdit;
+        EXPECT_EQ(view.style, edit ? expected.style & ~WS_BORDER : expected.style);
         EXPECT_EQ(view.exStyle, static_cast<DWORD>(WS_EX_NOPARENTNOTIFY | (edit ? WS_EX_CLIENTEDGE : 0)));
         EXPECT_EQ(Corners(view.rect), Corners(view.expectedRect));
         if (!edit) { // edits show the loaded settings
-            EXPECT_EQ(view.text, spec.caption);
+            EXPECT_EQ(view.text, expected.caption);
         }
     }
 }
