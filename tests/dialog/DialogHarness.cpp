@@ -114,6 +114,13 @@ void CloseMessageBox(HWND box) {
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); })) << "the message box stayed open";
 }
 
+std::string TestExeDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    const std::string text = path;
+    return text.substr(0, text.rfind('\\'));
+}
+
 int CheckState(HWND dialog, int id) {
     return static_cast<int>(SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0));
 }

@@ -49,6 +49,9 @@ MessageBoxView ViewMessageBox(HWND box);
 // Presses the box's OK button and waits until the box is gone.
 void CloseMessageBox(HWND box);
 
+// The folder of this test executable, which stands where the program's executable would.
+std::string TestExeDirectory();
+
 int CheckState(HWND dialog, int id);
 std::string ControlText(HWND dialog, int id);
 // The keyboard focus of the dialog's thread.

@@ -17,9 +17,7 @@ constexpr char kTestProgId[] = "CorvalisConfigTests.HelpPage";
 // Where F1 must send the shell: the HELP folder beside this test executable, whose application object
 // is the program's own.
 std::string ExpectedHelpPage() {
-    std::string path(MAX_PATH, '\0');
-    path.resize(GetModuleFileNameA(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.rfind('\\')) + "\\HELP\\_CorvalisHelp.HTM";
+    return TestExeDirectory() + "\\HELP\\_CorvalisHelp.HTM";
 }
 
 LSTATUS SetDefaultValue(HKEY root, const std::string& keyPath, const std::string& text) {

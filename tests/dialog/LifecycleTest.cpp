@@ -15,13 +15,6 @@ struct NamedText {
     const char* text;
 };
 
-std::string ExeDirectory() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string text = path;
-    return text.substr(0, text.rfind('\\'));
-}
-
 void SetText(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextA(dialog, id, text.c_str());
 }
@@ -119,7 +112,7 @@ TEST_F(LifecycleTest, OkWritesTheControlsToEveryStoreAndEndsWithIdOk) {
     };
     for (const auto& [name, text] : settings)
         EXPECT_EQ(StoredSetting(name), text) << name;
-    EXPECT_EQ(StoredHookValue(), ExeDirectory() + "\\CORVALIS30.DLL");
+    EXPECT_EQ(StoredHookValue(), TestExeDirectory() + "\\CORVALIS30.DLL");
 
     const NamedText entries[] = {
         {"PRIVATEFUNC1", "nf_,1"},       {"PRIVATEMEMBER1", "nm_,0"},

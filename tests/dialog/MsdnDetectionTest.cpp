@@ -1,6 +1,5 @@
 #include "ButtonDriving.h"
 #include "IniEntries.h"
-#include "RegKey.h"
 #include "RegistryFixture.h"
 #include "resource.h"
 
@@ -48,26 +47,6 @@ const Outcome kOutcomes[] = {
      "D:\\MSDN\\Visual Studio.COL"},
 };
 
-// The 64-bit registry view, which the 32-bit host and its add-in never see.
-void PutMachineString64(const MachineValue& value) {
-    RegKey key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, value.key.c_str(), 0, nullptr, 0,
-                              KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, key.receive(), nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(key.get(), value.name.c_str(), 0, REG_SZ,
-                             reinterpret_cast<const BYTE*>(value.text.c_str()),
-                             static_cast<DWORD>(value.text.size() + 1)),
-              ERROR_SUCCESS);
-}
-
-void DeleteMachineKey64(const std::string& keyPath) {
-    RegKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                      key.receive()) == ERROR_SUCCESS)
-        RegDeleteTreeA(key.get(), nullptr);
-    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), KEY_WOW64_64KEY, 0);
-}
-
 class MsdnDetectionTest : public DialogStoreTest {
 protected:
     void SetUp() override {
@@ -80,8 +59,8 @@ protected:
     }
 
     static void ClearHelpCollections() {
-        DeleteMachineKey32(kHelpCollections);
-        DeleteMachineKey64(kHelpCollections);
+        DeleteMachineKey(kHelpCollections, KEY_WOW64_32KEY);
+        DeleteMachineKey(kHelpCollections, KEY_WOW64_64KEY);
     }
 
     // Clicks "auto detect" and waits until the click has been handled.
@@ -104,14 +83,15 @@ TEST_F(MsdnDetectionTest, EachRegistrationGivesItsOutcomeAndCancelStoresNothing)
         for (const Outcome& outcome : kOutcomes) {
             ClearHelpCollections();
             for (const MachineValue& value : outcome.registered)
-                PutMachineString32(value.key, value.name, value.text);
+                PutMachineString(value.key, value.name, value.text, KEY_WOW64_32KEY);
             SetControlText(settings, IDC_MSDN_COLLECTION, previous);
             AutoDetect(settings);
             shown.push_back(ControlText(settings, IDC_MSDN_COLLECTION));
         }
         ClearHelpCollections();
         for (const MachineValue& value : {kLanguage, kPreferred, kFileName})
-            PutMachineString64(value);
+            PutMachineString(value.key, value.name, value.text,
+                             KEY_WOW64_64KEY); // never seen by the 32-bit host
         SetControlText(settings, IDC_MSDN_COLLECTION, previous);
         AutoDetect(settings);
         onlyIn64BitView = ControlText(settings, IDC_MSDN_COLLECTION);
@@ -131,7 +111,7 @@ TEST_F(MsdnDetectionTest, OkStoresTheDetectedCollectionInTheGroupFile) {
     PutSetting("SettingsFileName", group);
     WriteIniEntry(group, kGroupSection, "MSDNCOLLECTION", "C:\\stored\\MSDN.COL");
     for (const MachineValue& value : {kLanguage, kPreferred, kFileName})
-        PutMachineString32(value.key, value.name, value.text);
+        PutMachineString(value.key, value.name, value.text, KEY_WOW64_32KEY);
 
     const ModalRun run = RunSettingsDialog([&](HWND settings) {
         AutoDetect(settings);

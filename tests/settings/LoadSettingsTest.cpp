@@ -16,6 +16,18 @@ protected:
     }
 };
 
+// The group fields that the tests below store, in one form or another: prefixes fn_ (hide) and m_ (lock)
+// and three paths.
+void ExpectGroupFieldsLoaded(const ConfigSettings& s) {
+    EXPECT_EQ(s.m_strPrivateFuncPrefix, "fn_");
+    EXPECT_EQ(s.m_nPrivateFuncMode, 0);
+    EXPECT_EQ(s.m_strPrivateMemberPrefix, "m_");
+    EXPECT_EQ(s.m_nPrivateMemberMode, 1);
+    EXPECT_EQ(s.m_strMsdnCollection, "C:\\MSDN\\msdn.col");
+    EXPECT_EQ(s.m_strCustomKeywordsFile, "C:\\k.txt");
+    EXPECT_EQ(s.m_strMacroFile, "C:\\m.txt");
+}
+
 TEST_F(LoadSettingsTest, WithoutAnyKeyEveryFieldTakesItsDefault) {
     const ConfigSettings s = Loaded();
 
@@ -133,15 +145,7 @@ TEST_F(LoadSettingsTest, ReadsGroupEntriesWhateverTheirLetterCase) {
     WriteIniEntry(file, "corvalis", "macrofile", "C:\\m.txt");
     WriteIniEntry(file, "Other", "PrivateFunc1", "wrong,1");
 
-    const ConfigSettings s = Loaded();
-
-    EXPECT_EQ(s.m_strPrivateFuncPrefix, "fn_");
-    EXPECT_EQ(s.m_nPrivateFuncMode, 0);
-    EXPECT_EQ(s.m_strPrivateMemberPrefix, "m_");
-    EXPECT_EQ(s.m_nPrivateMemberMode, 1);
-    EXPECT_EQ(s.m_strMsdnCollection, "C:\\MSDN\\msdn.col");
-    EXPECT_EQ(s.m_strCustomKeywordsFile, "C:\\k.txt");
-    EXPECT_EQ(s.m_strMacroFile, "C:\\m.txt");
+    ExpectGroupFieldsLoaded(Loaded());
 }
 
 TEST_F(LoadSettingsTest, AnEmptyPrivateEntryLeavesItsFieldsWhileTheOtherEntriesAreRead) {
@@ -205,15 +209,7 @@ TEST_F(LoadSettingsTest, ReadsBackAGroupFileThatSavingWrote) {
     for (const char* key : {"PRIVATEFUNC1=", "PRIVATEMEMBER1=", "MSDNCOLLECTION="})
         EXPECT_NE(bytes.find(key), std::string::npos) << key << " in\n" << bytes;
 
-    const ConfigSettings s = Loaded();
-
-    EXPECT_EQ(s.m_strPrivateFuncPrefix, "fn_");
-    EXPECT_EQ(s.m_nPrivateFuncMode, 0);
-    EXPECT_EQ(s.m_strPrivateMemberPrefix, "m_");
-    EXPECT_EQ(s.m_nPrivateMemberMode, 1);
-    EXPECT_EQ(s.m_strMsdnCollection, "C:\\MSDN\\msdn.col");
-    EXPECT_EQ(s.m_strCustomKeywordsFile, "C:\\k.txt");
-    EXPECT_EQ(s.m_strMacroFile, "C:\\m.txt");
+    ExpectGroupFieldsLoaded(Loaded());
 }
 
 TEST_F(LoadSettingsTest, AutoStartFollowsTheHostRegistrationAlone) {

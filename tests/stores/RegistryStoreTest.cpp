@@ -50,24 +50,6 @@ DWORD ValueCount(const std::string& keyPath) {
     return values;
 }
 
-void PutMachineString64(const std::string& keyPath, const std::string& name, const std::string& text) {
-    RegKey key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0,
-                              KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, key.receive(), nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                             static_cast<DWORD>(text.size() + 1)),
-              ERROR_SUCCESS);
-}
-
-void DeleteMachineKey64(const std::string& keyPath) {
-    RegKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                      key.receive()) == ERROR_SUCCESS)
-        RegDeleteTreeA(key.get(), nullptr);
-    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), KEY_WOW64_64KEY, 0);
-}
-
 // The parent that every test executable's branch shares; deleting it without its tree removes it only once
 // it is empty.
 const char* const kSharedParent = "Software\\CorvalisTest";
@@ -225,8 +207,8 @@ protected:
     void TearDown() override { Clean(); }
 
     static void Clean() {
-        DeleteMachineKey32(kRoot);
-        DeleteMachineKey64(kRoot);
+        DeleteMachineKey(kRoot, KEY_WOW64_32KEY);
+        DeleteMachineKey(kRoot, KEY_WOW64_64KEY);
         RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kSharedParent, KEY_WOW64_32KEY, 0);
         RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kSharedParent, KEY_WOW64_64KEY, 0);
     }
@@ -235,10 +217,10 @@ protected:
 TEST_F(MachineRegistryTest, MachineWideReadsSeeThe32BitView) {
     const std::string both = kRoot + "\\BothViews";
     const std::string only64 = kRoot + "\\Only64";
-    PutMachineString32(both, "Value", "seen by the 32-bit host");
-    PutMachineString64(both, "Value", "64-bit only");
-    PutMachineString64(only64, "Value", "64-bit only");
-    PutMachineString32(kKey, "Long", Pattern(3000));
+    PutMachineString(both, "Value", "seen by the 32-bit host", KEY_WOW64_32KEY);
+    PutMachineString(both, "Value", "64-bit only", KEY_WOW64_64KEY);
+    PutMachineString(only64, "Value", "64-bit only", KEY_WOW64_64KEY);
+    PutMachineString(kKey, "Long", Pattern(3000), KEY_WOW64_32KEY);
 
     EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, both, "Value"), "seen by the 32-bit host");
     EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, only64, "Value"), "");

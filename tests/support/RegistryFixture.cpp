@@ -11,12 +11,12 @@ void DeleteUserKey(const std::string& keyPath) {
     RegDeleteKeyA(HKEY_CURRENT_USER, keyPath.c_str());
 }
 
-void DeleteMachineKey32(const std::string& keyPath) {
+void DeleteMachineKey(const std::string& keyPath, REGSAM view) {
     RegKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
-                      key.receive()) == ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_ALL_ACCESS | view, key.receive()) ==
+        ERROR_SUCCESS)
         RegDeleteTreeA(key.get(), nullptr);
-    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), KEY_WOW64_32KEY, 0);
+    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), view, 0);
 }
 
 bool UserKeyExists(const std::string& keyPath) {
@@ -35,10 +35,11 @@ void PutUserValue(const std::string& keyPath, const std::string& name, DWORD typ
               ERROR_SUCCESS);
 }
 
-void PutMachineString32(const std::string& keyPath, const std::string& name, const std::string& text) {
+void PutMachineString(const std::string& keyPath, const std::string& name, const std::string& text,
+                      REGSAM view) {
     RegKey key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0,
-                              KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, key.receive(), nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                              nullptr, key.receive(), nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                              static_cast<DWORD>(text.size() + 1)),
